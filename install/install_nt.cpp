@@ -1,0 +1,4 @@
+// Installation on the NT family.
+#include "install/install.h"
+
+void InstallOnNt(const InstallChoices&) {}
