@@ -3,6 +3,10 @@
 #ifndef ORVIK_UI_RESOURCE_H
 #define ORVIK_UI_RESOURCE_H
 
+#ifndef IDC_STATIC
+#define IDC_STATIC              (-1)
+#endif
+
 #define IDD_ABOUTBOX            100
 #define IDS_SYSMENU_ABOUT       101
 #define IDD_DETAIL_SETTING      102
