@@ -3,6 +3,7 @@
 // text, the list data, the About item's text, the icon, version and manifest.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,13 @@ const std::uint32_t kList = kChild | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST;
 const std::uint32_t kLabel = kChild | WS_GROUP | SS_LEFT;
 const std::uint16_t kChinesePrc = 0x0804;
 const char* const kSongTi = "宋体";
+
+std::string Lower(std::string s)
+{
+    for (char& c : s)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
 
 struct ExpectedDialog {
     std::uint32_t id;
@@ -121,7 +129,7 @@ TEST_F(ExeTest, DialogTemplates)
             const DialogControl& g = got.controls[i];
             SCOPED_TRACE("control " + std::to_string(i + 1) + " \"" + w.text + "\"");
             EXPECT_EQ(w.id, g.id);
-            EXPECT_EQ(w.cls, g.cls);
+            EXPECT_EQ(Lower(w.cls), Lower(g.cls));  // class names ignore case
             EXPECT_EQ(w.text, g.text);
             EXPECT_EQ(w.style, g.style);
             EXPECT_EQ(0u, g.exStyle);
