@@ -1,5 +1,5 @@
-// The resources of the built ORVIK.exe, read back and compared with what the
-// pages are specified to show: every template, control, style, rectangle and
+// The resources of the built ORVIK.exe, read back and compared with the pages
+// as designed: every template, control, style, rectangle and
 // text, the list data, the About item's text, the icon, version and manifest.
 #include <gtest/gtest.h>
 
