@@ -1,0 +1,32 @@
+// The driver directory query and checked formatting of the two sequences.
+#include "install/install_common.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+
+bool QueryDriverDirectory(LPSTR environment, char (&directory)[kDriverDirectorySize])
+{
+    std::memset(directory, 0, sizeof directory);
+    DWORD needed = 0;
+    const BOOL ok = GetPrinterDriverDirectoryA(nullptr, environment, 1,
+                                               reinterpret_cast<LPBYTE>(directory),
+                                               sizeof directory, &needed);
+    return ok && directory[0] != '\0' && std::memchr(directory, '\0', sizeof directory) != nullptr;
+}
+
+// The C runtime of older Windows returns -1, or the full size without a
+// terminating NUL, when the text does not fit; both are refused here.
+bool FormatText(char* buffer, std::size_t size, const char* format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    const int length = std::vsnprintf(buffer, size, format, args);
+    va_end(args);
+    if (length < 0 || static_cast<std::size_t>(length) >= size) {
+        if (size)
+            buffer[0] = '\0';
+        return false;
+    }
+    return true;
+}
