@@ -1,0 +1,240 @@
+// System commands: read back (and prepare) what an installation touches:
+// the spooler's drivers and printers, the registry, the driver directory's
+// files and the serial port's state; and the program's peak working set.
+#include "tests/e2e/driver/driver.h"
+
+#include <psapi.h>
+#include <winspool.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+const char* OrEmpty(const char* text) { return text != nullptr ? text : "(null)"; }
+
+HKEY RootOf(const char* name) {
+    if (strcmp(name, "HKCU") == 0) return HKEY_CURRENT_USER;
+    if (strcmp(name, "HKLM") == 0) return HKEY_LOCAL_MACHINE;
+    Out("error unknown root %s", name);
+    return nullptr;
+}
+
+void Hex(const BYTE* data, DWORD size, char* out, std::size_t outSize) {
+    out[0] = '\0';
+    for (DWORD i = 0; i < size && 3 * i + 3 < outSize; ++i) snprintf(out + 3 * i, outSize - 3 * i, "%02x ", data[i]);
+    const std::size_t length = strlen(out);
+    if (length > 0) out[length - 1] = '\0';
+}
+
+// "reg ROOT KEY VALUE": the value's type and data, or that it is absent.
+void QueryValue(const Words& w) {
+    HKEY root = RootOf(w.word[1]), key = nullptr;
+    if (root == nullptr) return;
+    if (RegOpenKeyExA(root, w.word[2], 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) { Out("reg key absent"); return; }
+    BYTE data[1024];
+    DWORD type = 0, size = sizeof data - 1;
+    const LONG status = RegQueryValueExA(key, w.word[3], nullptr, &type, data, &size);
+    RegCloseKey(key);
+    if (status != ERROR_SUCCESS) { Out("reg %s absent", w.word[3]); return; }
+    if (type == REG_SZ) {
+        data[size] = '\0';
+        Out("reg %s REG_SZ \"%s\"", w.word[3], reinterpret_cast<char*>(data));
+    } else {
+        char hex[3200];
+        Hex(data, size, hex, sizeof hex);
+        Out("reg %s type %lu size %lu %s", w.word[3], type, size, hex);
+    }
+}
+
+// "regset ROOT KEY [VALUE sz|hex DATA]": creates the key, and sets a value.
+void SetValue(const Words& w) {
+    HKEY root = RootOf(w.word[1]), key = nullptr;
+    if (root == nullptr) return;
+    if (RegCreateKeyExA(root, w.word[2], 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS) {
+        Out("error regset create %s", w.word[2]);
+        return;
+    }
+    LONG status = ERROR_SUCCESS;
+    if (w.count == 6 && strcmp(w.word[4], "sz") == 0) {
+        status = RegSetValueExA(key, w.word[3], 0, REG_SZ, reinterpret_cast<const BYTE*>(w.word[5]),
+                                static_cast<DWORD>(strlen(w.word[5]) + 1));
+    } else if (w.count == 6 && strcmp(w.word[4], "hex") == 0) {
+        BYTE data[256];
+        DWORD size = 0;
+        for (const char* p = w.word[5]; p[0] != '\0' && p[1] != '\0' && size < sizeof data; p += 2) {
+            const char pair[3] = {p[0], p[1], '\0'};
+            data[size++] = static_cast<BYTE>(strtoul(pair, nullptr, 16));
+        }
+        status = RegSetValueExA(key, w.word[3], 0, REG_BINARY, data, size);
+    }
+    if (status != ERROR_SUCCESS) Out("error regset %s %ld", w.word[3], status);
+    RegCloseKey(key);
+}
+
+void PrintDriver(const char* environment, const char* name) {
+    DWORD needed = 0, count = 0;
+    EnumPrinterDriversA(nullptr, const_cast<char*>(environment), 3, nullptr, 0, &needed, &count);
+    BYTE* buffer = static_cast<BYTE*>(calloc(needed + 1, 1));
+    if (buffer == nullptr || !EnumPrinterDriversA(nullptr, const_cast<char*>(environment), 3, buffer, needed, &needed, &count)) count = 0;
+    const DRIVER_INFO_3A* drivers = reinterpret_cast<const DRIVER_INFO_3A*>(buffer);
+    bool found = false;
+    for (DWORD i = 0; i < count; ++i) {
+        const DRIVER_INFO_3A& d = drivers[i];
+        if (strcmp(OrEmpty(d.pName), name) != 0) continue;
+        found = true;
+        Out("driver %s version %lu environment \"%s\"", d.pName, d.cVersion, OrEmpty(d.pEnvironment));
+        Out("  driver path %s", OrEmpty(d.pDriverPath));
+        Out("  data file %s", OrEmpty(d.pDataFile));
+        Out("  config file %s", OrEmpty(d.pConfigFile));
+        Out("  help file %s", OrEmpty(d.pHelpFile));
+        for (const char* p = d.pDependentFiles; p != nullptr && *p != '\0'; p += strlen(p) + 1) Out("  dependent file %s", p);
+        Out("  monitor \"%s\" default datatype \"%s\"", OrEmpty(d.pMonitorName), OrEmpty(d.pDefaultDataType));
+    }
+    if (!found) Out("driver %s absent", name);
+    free(buffer);
+}
+
+void PrintPrinters() {
+    DWORD needed = 0, count = 0;
+    EnumPrintersA(PRINTER_ENUM_LOCAL, nullptr, 2, nullptr, 0, &needed, &count);
+    BYTE* buffer = static_cast<BYTE*>(calloc(needed + 1, 1));
+    if (buffer == nullptr || !EnumPrintersA(PRINTER_ENUM_LOCAL, nullptr, 2, buffer, needed, &needed, &count)) count = 0;
+    const PRINTER_INFO_2A* printers = reinterpret_cast<const PRINTER_INFO_2A*>(buffer);
+    for (DWORD i = 0; i < count; ++i) {
+        const PRINTER_INFO_2A& p = printers[i];
+        Out("printer %s port %s driver %s processor %s datatype %s", OrEmpty(p.pPrinterName), OrEmpty(p.pPortName),
+            OrEmpty(p.pDriverName), OrEmpty(p.pPrintProcessor), OrEmpty(p.pDatatype));
+    }
+    if (count == 0) Out("printers none");
+    free(buffer);
+}
+
+void ListFolder(const char* folder) {
+    char pattern[MAX_PATH];
+    snprintf(pattern, sizeof pattern, "%s\\*", folder);
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(pattern, &found);
+    if (search == INVALID_HANDLE_VALUE) { Out("ls absent"); return; }
+    // Collected and sorted, so the transcript does not follow the disk's order.
+    static char lines[256][400];
+    int count = 0;
+    do {
+        if (strcmp(found.cFileName, ".") == 0 || strcmp(found.cFileName, "..") == 0 || count == 256) continue;
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            snprintf(lines[count++], sizeof lines[0], "dir %s", found.cFileName);
+            continue;
+        }
+        char path[MAX_PATH], head[64] = "";
+        snprintf(path, sizeof path, "%s\\%s", folder, found.cFileName);
+        if (FILE* file = fopen(path, "rb")) {
+            const std::size_t got = fread(head, 1, sizeof head - 1, file);
+            head[got] = '\0';
+            fclose(file);
+            for (char* c = head; *c != '\0'; ++c)
+                if (*c == '\n' || *c == '\r') { *c = '\0'; break; }
+        }
+        snprintf(lines[count++], sizeof lines[0], "file %s %lu \"%s\"", found.cFileName, found.nFileSizeLow, head);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    qsort(lines, count, sizeof lines[0], [](const void* a, const void* b) {
+        return strcmp(static_cast<const char*>(a), static_cast<const char*>(b));
+    });
+    for (int i = 0; i < count; ++i) Out("%s", lines[i]);
+    if (count == 0) Out("ls empty");
+}
+
+void PrintCommState(const char* port) {
+    HANDLE handle = CreateFileA(port, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) { Out("commstate open failed %lu", GetLastError()); return; }
+    DCB dcb;
+    ZeroMemory(&dcb, sizeof dcb);
+    dcb.DCBlength = sizeof dcb;
+    if (GetCommState(handle, &dcb)) {
+        char hex[128];
+        Hex(reinterpret_cast<const BYTE*>(&dcb), sizeof dcb, hex, sizeof hex);
+        Out("commstate %s", hex);
+    } else {
+        Out("commstate read failed %lu", GetLastError());
+    }
+    CloseHandle(handle);
+}
+
+// "reglink ROOT KEY TARGET": makes KEY a registry link to the native path
+// TARGET (for example "\\Registry\\Machine\\Software\\Nowhere").
+void MakeLink(const Words& w) {
+    HKEY root = RootOf(w.word[1]), key = nullptr;
+    if (root == nullptr) return;
+    wchar_t name[520], target[520];
+    ToWide(w.word[2], name, 520);
+    ToWide(w.word[3], target, 520);
+    LONG status = RegCreateKeyExW(root, name, 0, nullptr, REG_OPTION_CREATE_LINK, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+    // An empty target leaves the link without its target value.
+    if (status == ERROR_SUCCESS && target[0] != L'\0') {
+        status = RegSetValueExW(key, L"SymbolicLinkValue", 0, REG_LINK, reinterpret_cast<const BYTE*>(target),
+                                static_cast<DWORD>(wcslen(target) * sizeof(wchar_t)));
+    }
+    if (key != nullptr) RegCloseKey(key);
+    if (status != ERROR_SUCCESS) Out("error reglink %ld", status);
+}
+
+// "regtry ROOT KEY VALUE": opens KEY for setting values and sets VALUE, as
+// the installation does, and tells what each step returned.
+void TrySet(const Words& w) {
+    HKEY root = RootOf(w.word[1]), key = nullptr;
+    if (root == nullptr) return;
+    const LONG opened = RegOpenKeyExA(root, w.word[2], 0, KEY_SET_VALUE, &key);
+    LONG set = -1;
+    if (opened == ERROR_SUCCESS) {
+        set = RegSetValueExA(key, w.word[3], 0, REG_SZ, reinterpret_cast<const BYTE*>("x"), 1);
+        RegCloseKey(key);
+    }
+    Out("regtry open %ld set %ld", opened, set);
+}
+
+}  // namespace
+
+bool RunSystemCommand(Target& target, const Words& w) {
+    const char* name = w.word[0];
+    if (strcmp(name, "reg") == 0 && w.count == 4) {
+        QueryValue(w);
+    } else if (strcmp(name, "regset") == 0 && (w.count == 3 || w.count == 6)) {
+        SetValue(w);
+    } else if (strcmp(name, "reglink") == 0 && w.count == 4) {
+        MakeLink(w);
+    } else if (strcmp(name, "regtry") == 0 && w.count == 4) {
+        TrySet(w);
+    } else if (strcmp(name, "driver") == 0 && w.count == 3) {
+        PrintDriver(w.word[2], w.word[1]);
+    } else if (strcmp(name, "printers") == 0) {
+        PrintPrinters();
+    } else if (strcmp(name, "default") == 0) {
+        char printer[256];
+        DWORD size = sizeof printer;
+        if (GetDefaultPrinterA(printer, &size)) Out("default %s", printer); else Out("default none");
+    } else if (strcmp(name, "drvdir") == 0 && w.count == 2) {
+        char folder[MAX_PATH] = "";
+        DWORD needed = 0;
+        GetPrinterDriverDirectoryA(nullptr, strcmp(w.word[1], "-") == 0 ? nullptr : const_cast<char*>(w.word[1]), 1,
+                                   reinterpret_cast<BYTE*>(folder), sizeof folder, &needed);
+        Out("drvdir %s", folder);
+    } else if (strcmp(name, "ls") == 0 && w.count == 2) {
+        ListFolder(w.word[1]);
+    } else if (strcmp(name, "commstate") == 0 && w.count == 2) {
+        PrintCommState(w.word[1]);
+    } else if (strcmp(name, "peakmem") == 0) {
+        PROCESS_MEMORY_COUNTERS counters;
+        ZeroMemory(&counters, sizeof counters);
+        counters.cb = sizeof counters;
+        if (target.started && GetProcessMemoryInfo(target.process.hProcess, &counters, sizeof counters))
+            Out("peakmem %lu KiB", static_cast<unsigned long>(counters.PeakWorkingSetSize / 1024));
+        else
+            Out("peakmem unknown");
+    } else if (strcmp(name, "shot") == 0 && w.count == 2) {
+        SaveWindowPicture(target, w.word[1]);
+    } else {
+        return false;
+    }
+    return true;
+}
