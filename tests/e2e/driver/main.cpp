@@ -2,6 +2,9 @@
 // each as "> command" and prints what it saw, one observation a line.
 #include "tests/e2e/driver/driver.h"
 
+#include <fcntl.h>
+#include <io.h>
+
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
@@ -80,6 +83,8 @@ static void RunLine(Target& target, const char* line) {
 }
 
 int main() {
+    // Plain "\n" line ends: the transcript is compared on Linux.
+    _setmode(_fileno(stdout), _O_BINARY);
     Target target;
     ZeroMemory(&target, sizeof target);
     target.timeoutMs = 15000;

@@ -32,15 +32,20 @@ void Hex(const BYTE* data, DWORD size, char* out, std::size_t outSize) {
 void QueryValue(const Words& w) {
     HKEY root = RootOf(w.word[1]), key = nullptr;
     if (root == nullptr) return;
-    if (RegOpenKeyExA(root, w.word[2], 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) { Out("reg key absent"); return; }
-    BYTE data[1024];
-    DWORD type = 0, size = sizeof data - 1;
-    const LONG status = RegQueryValueExA(key, w.word[3], nullptr, &type, data, &size);
+    wchar_t keyName[520], valueName[520];
+    ToWide(w.word[2], keyName, 520);
+    ToWide(w.word[3], valueName, 520);
+    if (RegOpenKeyExW(root, keyName, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) { Out("reg key absent"); return; }
+    BYTE data[1026];
+    DWORD type = 0, size = sizeof data - 2;
+    const LONG status = RegQueryValueExW(key, valueName, nullptr, &type, data, &size);
     RegCloseKey(key);
     if (status != ERROR_SUCCESS) { Out("reg %s absent", w.word[3]); return; }
     if (type == REG_SZ) {
-        data[size] = '\0';
-        Out("reg %s REG_SZ \"%s\"", w.word[3], reinterpret_cast<char*>(data));
+        data[size] = data[size + 1] = 0;
+        char text[1600];
+        ToUtf8(reinterpret_cast<const wchar_t*>(data), text, sizeof text);
+        Out("reg %s REG_SZ \"%s\"", w.word[3], text);
     } else {
         char hex[3200];
         Hex(data, size, hex, sizeof hex);
@@ -52,22 +57,28 @@ void QueryValue(const Words& w) {
 void SetValue(const Words& w) {
     HKEY root = RootOf(w.word[1]), key = nullptr;
     if (root == nullptr) return;
-    if (RegCreateKeyExA(root, w.word[2], 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS) {
+    wchar_t keyName[520], valueName[520], text[520];
+    ToWide(w.word[2], keyName, 520);
+    if (RegCreateKeyExW(root, keyName, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS) {
         Out("error regset create %s", w.word[2]);
         return;
     }
     LONG status = ERROR_SUCCESS;
-    if (w.count == 6 && strcmp(w.word[4], "sz") == 0) {
-        status = RegSetValueExA(key, w.word[3], 0, REG_SZ, reinterpret_cast<const BYTE*>(w.word[5]),
-                                static_cast<DWORD>(strlen(w.word[5]) + 1));
-    } else if (w.count == 6 && strcmp(w.word[4], "hex") == 0) {
-        BYTE data[256];
-        DWORD size = 0;
-        for (const char* p = w.word[5]; p[0] != '\0' && p[1] != '\0' && size < sizeof data; p += 2) {
-            const char pair[3] = {p[0], p[1], '\0'};
-            data[size++] = static_cast<BYTE>(strtoul(pair, nullptr, 16));
+    if (w.count == 6) {
+        ToWide(w.word[3], valueName, 520);
+        if (strcmp(w.word[4], "sz") == 0) {
+            ToWide(w.word[5], text, 520);
+            status = RegSetValueExW(key, valueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
+                                    static_cast<DWORD>((wcslen(text) + 1) * sizeof(wchar_t)));
+        } else {
+            BYTE data[256];
+            DWORD size = 0;
+            for (const char* p = w.word[5]; p[0] != '\0' && p[1] != '\0' && size < sizeof data; p += 2) {
+                const char pair[3] = {p[0], p[1], '\0'};
+                data[size++] = static_cast<BYTE>(strtoul(pair, nullptr, 16));
+            }
+            status = RegSetValueExW(key, valueName, 0, REG_BINARY, data, size);
         }
-        status = RegSetValueExA(key, w.word[3], 0, REG_BINARY, data, size);
     }
     if (status != ERROR_SUCCESS) Out("error regset %s %ld", w.word[3], status);
     RegCloseKey(key);
@@ -161,38 +172,6 @@ void PrintCommState(const char* port) {
     CloseHandle(handle);
 }
 
-// "reglink ROOT KEY TARGET": makes KEY a registry link to the native path
-// TARGET (for example "\\Registry\\Machine\\Software\\Nowhere").
-void MakeLink(const Words& w) {
-    HKEY root = RootOf(w.word[1]), key = nullptr;
-    if (root == nullptr) return;
-    wchar_t name[520], target[520];
-    ToWide(w.word[2], name, 520);
-    ToWide(w.word[3], target, 520);
-    LONG status = RegCreateKeyExW(root, name, 0, nullptr, REG_OPTION_CREATE_LINK, KEY_ALL_ACCESS, nullptr, &key, nullptr);
-    // An empty target leaves the link without its target value.
-    if (status == ERROR_SUCCESS && target[0] != L'\0') {
-        status = RegSetValueExW(key, L"SymbolicLinkValue", 0, REG_LINK, reinterpret_cast<const BYTE*>(target),
-                                static_cast<DWORD>(wcslen(target) * sizeof(wchar_t)));
-    }
-    if (key != nullptr) RegCloseKey(key);
-    if (status != ERROR_SUCCESS) Out("error reglink %ld", status);
-}
-
-// "regtry ROOT KEY VALUE": opens KEY for setting values and sets VALUE, as
-// the installation does, and tells what each step returned.
-void TrySet(const Words& w) {
-    HKEY root = RootOf(w.word[1]), key = nullptr;
-    if (root == nullptr) return;
-    const LONG opened = RegOpenKeyExA(root, w.word[2], 0, KEY_SET_VALUE, &key);
-    LONG set = -1;
-    if (opened == ERROR_SUCCESS) {
-        set = RegSetValueExA(key, w.word[3], 0, REG_SZ, reinterpret_cast<const BYTE*>("x"), 1);
-        RegCloseKey(key);
-    }
-    Out("regtry open %ld set %ld", opened, set);
-}
-
 }  // namespace
 
 bool RunSystemCommand(Target& target, const Words& w) {
@@ -201,10 +180,6 @@ bool RunSystemCommand(Target& target, const Words& w) {
         QueryValue(w);
     } else if (strcmp(name, "regset") == 0 && (w.count == 3 || w.count == 6)) {
         SetValue(w);
-    } else if (strcmp(name, "reglink") == 0 && w.count == 4) {
-        MakeLink(w);
-    } else if (strcmp(name, "regtry") == 0 && w.count == 4) {
-        TrySet(w);
     } else if (strcmp(name, "driver") == 0 && w.count == 3) {
         PrintDriver(w.word[2], w.word[1]);
     } else if (strcmp(name, "printers") == 0) {
