@@ -4,6 +4,7 @@
 #ifndef ORVIK_TESTS_INSTALL_FIXTURE_H
 #define ORVIK_TESTS_INSTALL_FIXTURE_H
 
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,15 @@ inline std::vector<std::string> OpNames(const std::vector<std::string>& calls)
     for (const std::string& call : calls)
         names.push_back(call.substr(0, call.find('(')));
     return names;
+}
+
+// A test name from a case's description.
+inline std::string CaseName(const char* text)
+{
+    std::string name;
+    for (const char* p = text; *p; ++p)
+        name += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
+    return name;
 }
 
 // A path of `length` characters under C:\ for a driver directory.

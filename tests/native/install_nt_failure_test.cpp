@@ -2,7 +2,6 @@
 // spooler or file failure leaving the later steps to run, and a driver
 // directory that is unknown or too long for the paths built on it.
 #include <algorithm>
-#include <cctype>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -235,14 +234,6 @@ TEST_F(NtInstallTest, LongDriverDirectoryLeavesOutPathsThatDoNotFit)
         EXPECT_EQ(1u, machine().CallsOf("AddPrinterDriverA").size());
         EXPECT_EQ(1u, machine().CallsOf("AddPrinterA").size());
     }
-}
-
-std::string CaseName(const char* text)
-{
-    std::string name;
-    for (const char* p = text; *p; ++p)
-        name += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
-    return name;
 }
 
 INSTANTIATE_TEST_SUITE_P(Outcomes, NtRegistryTest, ::testing::ValuesIn(kRegistryCases),

@@ -1,6 +1,5 @@
 // The NT-family sequence on a working machine: its calls in order, the
 // records the spooler keeps, and the registry texts it stores.
-#include <cctype>
 #include <cstring>
 #include <ostream>
 #include <string>
@@ -148,10 +147,7 @@ TEST_P(NtTextTest, DeviceAndPortsTextsStoredWithTheirNul)
 
 INSTANTIATE_TEST_SUITE_P(PortsAndSerialChoices, NtTextTest, ::testing::ValuesIn(kTextCases),
                          [](const ::testing::TestParamInfo<TextCase>& info) {
-                             std::string name;
-                             for (const char* p = info.param.name; *p; ++p)
-                                 name += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
-                             return name;
+                             return CaseName(info.param.name);
                          });
 
 TEST_F(NtInstallTest, SecondRunRepeatsEveryStep)
