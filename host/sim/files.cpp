@@ -50,7 +50,7 @@ void FileSystem::MakeDirectory(const std::string& path)
 {
     std::string full = Resolve(path);
     while (full.size() > 2) {  // a drive's root ("C:") always exists
-        directories_.insert(Lower(full));
+        directories_.insert({Lower(full), full});
         full = Parent(full);
     }
 }
@@ -100,12 +100,16 @@ File* FileSystem::FindResolved(const std::string& fullPath)
     return it == files_.end() ? nullptr : &it->second;
 }
 
-// An existing file keeps the name it has; only its bytes change.
+// An existing file keeps the name it has; only its bytes change. A new one
+// takes its directory's name as that was created.
 void FileSystem::Write(const std::string& fullPath, const std::string& content)
 {
     File& file = files_[Lower(fullPath)];
-    if (file.path.empty())
-        file.path = fullPath;
+    if (file.path.empty()) {
+        const auto directory = directories_.find(Lower(Parent(fullPath)));
+        file.path = directory == directories_.end() ? fullPath
+                                                    : directory->second + "\\" + Leaf(fullPath);
+    }
     file.content = content;
 }
 

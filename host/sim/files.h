@@ -5,7 +5,6 @@
 #define ORVIK_HOST_SIM_FILES_H
 
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -52,7 +51,7 @@ public:
 
 private:
     std::map<std::string, File> files_;  // by lower-case full path
-    std::set<std::string> directories_;  // lower-case full paths
+    std::map<std::string, std::string> directories_;  // full path by lower-case full path
 };
 
 // Lower-case ASCII, for the case-insensitive keys of names.
