@@ -10,7 +10,7 @@
 
 namespace {
 
-char kEnvironment[] = "Windows NT x86";
+const char kEnvironment[] = "Windows NT x86";
 const char kSourceFolder[] = "win2k";
 const char kWindowsKey[] = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows";
 const char kPortsKey[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Ports";
@@ -93,7 +93,7 @@ void RegisterDriver(const ModuleEntry& module)
     std::memset(&driver, 0, sizeof driver);
     driver.cVersion = 3;
     driver.pName = SpoolerText(module.printerName);
-    driver.pEnvironment = kEnvironment;
+    driver.pEnvironment = SpoolerText(kEnvironment);
     driver.pDriverPath = SpoolerText("\\uniDRV.DLL");
     driver.pDataFile = dataFile;
     driver.pConfigFile = SpoolerText("\\uniDRVui.DLL");
@@ -140,7 +140,7 @@ void InstallOnNt(const InstallChoices& choices)
     const StagedFiles staged = StagedFilesOf(module);
 
     char directory[kDriverDirectorySize];
-    const bool directoryKnown = QueryDriverDirectory(kEnvironment, directory);
+    const bool directoryKnown = QueryDriverDirectory(SpoolerText(kEnvironment), directory);
     if (directoryKnown) {
         DeleteStaged(directory, staged, kModuleFileCount);
         CopyStaged(directory, staged);

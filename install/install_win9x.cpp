@@ -18,7 +18,7 @@ const char kOtherComPortKey[] = "System\\CurrentControlSet\\Services\\Class\\Por
 
 // An empty dependent-files list: the empty name that closes it, and one
 // more NUL for readers that look for two.
-char kNoDependentFiles[2] = {'\0', '\0'};
+const char kNoDependentFiles[2] = {'\0', '\0'};
 
 // Bytes 8 and 9 of the DCB, the low half of its flag word, by flow-control
 // row. None: fBinary, DTR enabled, RTS disabled (0x11, 0x00). XonXoff: the
@@ -62,7 +62,7 @@ void RegisterDriver(const ModuleEntry& module, char* driverName)
     driver.pDataFile = driverName;
     driver.pConfigFile = driverName;
     driver.pHelpFile = SpoolerText("UNIDRV.HLP");
-    driver.pDependentFiles = kNoDependentFiles;
+    driver.pDependentFiles = SpoolerText(kNoDependentFiles);
     driver.pMonitorName = SpoolerText("");
     driver.pDefaultDataType = SpoolerText("RAW");
     AddPrinterDriverA(nullptr, 3, reinterpret_cast<LPBYTE>(&driver));

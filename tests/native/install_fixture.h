@@ -35,6 +35,13 @@ inline InstallChoices PageDefaults(std::int32_t portIndex = 0)
 // it came from.
 inline std::string SourceBytes(const std::string& name) { return "source of " + name; }
 
+// A file's bytes on the simulated machine, or a marker when it is absent.
+inline std::string ContentOf(const std::string& path)
+{
+    const sim::File* file = sim::TheMachine().files.Find(path);
+    return file ? file->content : std::string("(no such file)");
+}
+
 // Only the operation names of a call log.
 inline std::vector<std::string> OpNames(const std::vector<std::string>& calls)
 {

@@ -187,7 +187,7 @@ TEST_F(NtInstallTest, UnknownDriverDirectoryStagesAndDeletesNothing)
         EXPECT_TRUE(machine().CallsOf("CopyFileA").empty());
         EXPECT_EQ(std::vector<std::string>({"MR417.GPD", "MR417.dll", "UNIDRV.DLL"}),
                   machine().files.Names("C:\\"));
-        EXPECT_EQ("precious", machine().files.Find("C:\\MR417.dll")->content);
+        EXPECT_EQ("precious", ContentOf("C:\\MR417.dll"));
         EXPECT_EQ(1u, machine().CallsOf("AddPrinterDriverA").size());
         EXPECT_EQ(1u, machine().CallsOf("AddPrinterA").size());
         EXPECT_NE(nullptr, machine().registry.FindValue(HKEY_LOCAL_MACHINE, kPortsKey, "COM1:"));

@@ -108,7 +108,7 @@ TEST_F(Win9xInstallTest, UnknownDriverDirectoryStagesNothing)
         EXPECT_TRUE(machine().CallsOf("CopyFileA").empty());
         EXPECT_TRUE(machine().CallsOf("FindFirstFileA").empty());
         EXPECT_EQ(std::vector<std::string>({"iconlib.dll"}), machine().files.Names("C:\\"));
-        EXPECT_EQ("precious", machine().files.Find("C:\\iconlib.dll")->content);
+        EXPECT_EQ("precious", ContentOf("C:\\iconlib.dll"));
         EXPECT_EQ(1u, machine().CallsOf("AddPrinterDriverA").size());
         EXPECT_EQ(1u, machine().CallsOf("AddPrinterA").size());
         EXPECT_NE(nullptr, machine().registry.FindValue(HKEY_LOCAL_MACHINE, kCom1Key, "DCB"));

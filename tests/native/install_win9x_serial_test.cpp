@@ -91,7 +91,9 @@ TEST_F(Win9xInstallTest, FlowBytesSetTheNamedFlagsAndNothingElse)
         SetUp();
         InstallOnWin9x(Serial(3, 5, 3, 0, 2, c.flow));
 
-        const std::string data = machine().registry.FindValue(HKEY_LOCAL_MACHINE, kCom1Key, "DCB")->data;
+        const sim::RegistryValue* value = machine().registry.FindValue(HKEY_LOCAL_MACHINE, kCom1Key, "DCB");
+        ASSERT_NE(nullptr, value);
+        const std::string& data = value->data;
         ASSERT_EQ(28u, data.size());
         sim::DcbBytes bytes;
         std::copy(data.begin(), data.end(), bytes.begin());

@@ -32,7 +32,7 @@ TEST_F(Win9xInstallTest, DefaultLpt1RunMakesExactlyTheseCalls)
     // The staged files stay in the driver directory on this family.
     EXPECT_EQ(std::vector<std::string>({"MR417.dll.drv", "iconlib.dll", "unidrv.HLP", "unidrv.dll"}),
               machine().files.Names(k9xDirectory));
-    EXPECT_EQ(SourceBytes("unidrv.hlp"), machine().files.Find(Target("unidrv.HLP"))->content);
+    EXPECT_EQ(SourceBytes("unidrv.hlp"), ContentOf(Target("unidrv.HLP")));
 }
 
 TEST_F(Win9xInstallTest, Com1RunStoresTheSettingsAfterThePrinter)
@@ -126,10 +126,10 @@ TEST_F(Win9xInstallTest, PresentUnidrvCoreIsKeptOthersReplaced)
 
     InstallOnWin9x(PageDefaults());
 
-    EXPECT_EQ("old", machine().files.Find(Target("unidrv.dll"))->content);
-    EXPECT_EQ(SourceBytes("iconlib.dll"), machine().files.Find(Target("iconlib.dll"))->content);
-    EXPECT_EQ(SourceBytes("unidrv.hlp"), machine().files.Find(Target("unidrv.hlp"))->content);
-    EXPECT_EQ(SourceBytes("MR417.dll.drv"), machine().files.Find(Target("MR417.dll.drv"))->content);
+    EXPECT_EQ("old", ContentOf(Target("unidrv.dll")));
+    EXPECT_EQ(SourceBytes("iconlib.dll"), ContentOf(Target("iconlib.dll")));
+    EXPECT_EQ(SourceBytes("unidrv.hlp"), ContentOf(Target("unidrv.hlp")));
+    EXPECT_EQ(SourceBytes("MR417.dll.drv"), ContentOf(Target("MR417.dll.drv")));
     EXPECT_EQ(3u, machine().CallsOf("CopyFileA").size());
     for (const std::string& call : machine().CallsOf("CopyFileA"))
         EXPECT_EQ(std::string::npos, call.find("\"unidrv.dll\"")) << call;
