@@ -16,12 +16,19 @@ bool QueryDriverDirectory(LPSTR environment, char (&directory)[kDriverDirectoryS
 }
 
 // The C runtime of older Windows returns -1, or the full size without a
-// terminating NUL, when the text does not fit; both are refused here.
+// terminating NUL, when the text does not fit; both are refused here. On
+// Windows this is the C runtime DLL's own _vsnprintf: the C99 vsnprintf of
+// mingw-w64 would pull in locale and wide-character imports that Windows 95
+// lacks.
 bool FormatText(char* buffer, std::size_t size, const char* format, ...)
 {
     va_list args;
     va_start(args, format);
+#ifdef _WIN32
+    const int length = _vsnprintf(buffer, size, format, args);
+#else
     const int length = std::vsnprintf(buffer, size, format, args);
+#endif
     va_end(args);
     if (length < 0 || static_cast<std::size_t>(length) >= size) {
         if (size)
