@@ -11,6 +11,22 @@ export WINEARCH=win32
 # No Mono or Gecko installer prompts in a fresh prefix.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
+# use_chinese_locale WORK: Wine under a Chinese (PRC) locale, so that its
+# ANSI code page is GBK (936), as on the machines the wizard is made for.
+# The locale is compiled into WORK (no root needed) from Debian's "locales".
+use_chinese_locale() {
+    mkdir -p "$1/locale"
+    if localedef -i zh_CN -f UTF-8 "$1/locale/zh_CN.UTF-8" >/dev/null 2>&1 ||
+       [ -d "$1/locale/zh_CN.UTF-8" ]; then
+        export LOCPATH="$1/locale"
+        # (bash itself cannot load a locale from LOCPATH; Wine can.)
+        { export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8; } 2>/dev/null
+    else
+        echo "e2e: could not compile the zh_CN locale (is the \"locales\" package installed?)" >&2
+        return 1
+    fi
+}
+
 # start_xvfb WORK: a private X server; sets DISPLAY and XVFB_PID.
 start_xvfb() {
     local fifo="$1/display" n=0

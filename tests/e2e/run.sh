@@ -35,6 +35,7 @@ trap cleanup EXIT
 trap 'exit 130' INT TERM
 
 mkdir -p "$WORK/logs" "$E2E_SHOTS"
+use_chinese_locale "$WORK" || exit 1
 start_xvfb "$WORK" || exit 1
 start_pty "$WORK" || exit 1
 started=$(date +%s)
@@ -57,6 +58,25 @@ drive() {
     cat > "$expected"
     sed -n 's/^> //p' "$expected" | run_driver "$CASE_PREFIX" > "$actual"
     check_transcript "$expected" "$actual"
+}
+
+# launch VERSION: transcript lines that start the wizard as Windows VERSION
+# (Wine's version emulation for ORVIK.exe alone) up to its first page.
+launch() {
+    printf '> regset HKCU "Software\\Wine\\AppDefaults\\ORVIK.exe" Version sz %s\n' "$1"
+    printf '> start %s\n> page Select OS\npage Select OS\n' "$PROGRAM"
+}
+
+# to_detail: transcript lines for Next, up to the Detail Setting page.
+to_detail() {
+    printf '> click 1009\n> gone\ngone\n> page Detail Setting\npage Detail Setting\n'
+}
+
+# nothing_installed: transcript lines showing no driver and no printer.
+nothing_installed() {
+    printf '> printers\nprinters none\n'
+    printf '> driver MR-417 "Windows NT x86"\ndriver MR-417 absent\n'
+    printf '> driver MR-417 "Windows 4.0"\ndriver MR-417 absent\n'
 }
 
 for f in "$HERE"/cases/*.sh; do . "$f"; done

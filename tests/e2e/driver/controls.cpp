@@ -74,7 +74,11 @@ BOOL CALLBACK PrintControl(HWND window, LPARAM context) {
     char classUtf8[128], text[1024];
     GetClassNameW(window, className, 64);
     ToUtf8(className, classUtf8, sizeof classUtf8);
-    TextOf(target, window, text, sizeof text);
+    // An icon's static holds a resource ordinal, not a text.
+    if (_wcsicmp(className, L"Static") == 0 && (GetWindowLongW(window, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+        snprintf(text, sizeof text, "(icon)");
+    else
+        TextOf(target, window, text, sizeof text);
     Out("control %d %s \"%s\" %s%s", GetDlgCtrlID(window), classUtf8, text, Enabled(window),
         IsWindowVisible(window) ? "" : " hidden");
     return TRUE;
@@ -123,7 +127,8 @@ bool RunControlCommand(Target& target, const Words& words) {
     const char* name = words.word[0];
     const bool known = strcmp(name, "checked") == 0 || strcmp(name, "combo") == 0 || strcmp(name, "items") == 0 ||
                        strcmp(name, "text") == 0 || strcmp(name, "button") == 0 || strcmp(name, "focus") == 0 ||
-                       strcmp(name, "controls") == 0 || strcmp(name, "click") == 0 || strcmp(name, "select") == 0;
+                       strcmp(name, "controls") == 0 || strcmp(name, "click") == 0 || strcmp(name, "select") == 0 ||
+                       strcmp(name, "settext") == 0;
     if (!known) return false;
     if (target.window == nullptr || !IsWindow(target.window)) { Out("error no window"); return true; }
 
@@ -162,6 +167,10 @@ bool RunControlCommand(Target& target, const Words& words) {
                 SendBounded(target, control, BM_CLICK, 0, 0, nullptr);
             else
                 PostMessageW(control, BM_CLICK, 0, 0);
+        } else if (strcmp(name, "settext") == 0 && words.count == 3) {
+            wchar_t text[520];
+            ToWide(words.word[2], text, 520);
+            SendBounded(target, control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text), nullptr);
         } else if (strcmp(name, "select") == 0 && words.count == 3) {
             const int index = atoi(words.word[2]);
             DWORD_PTR result = 0;

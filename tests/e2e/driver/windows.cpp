@@ -125,16 +125,22 @@ bool RunWindowCommand(Target& target, const Words& words) {
     if (needsProgram && !target.started) { Out("error no program started"); return true; }
 
     if (strcmp(name, "page") == 0 || strcmp(name, "msgbox") == 0) {
+        // A caption is the rest of the line, spaces and all.
+        char caption[1024] = "";
+        for (int i = 1; i < words.count; ++i) {
+            const std::size_t used = strlen(caption);
+            snprintf(caption + used, sizeof caption - used, i > 1 ? " %s" : "%s", words.word[i]);
+        }
         const bool box = strcmp(name, "msgbox") == 0;
-        Search search = {target.process.dwProcessId, box ? nullptr : words.word[1], box, nullptr};
-        if (!WaitFor(target, Found, &search)) { Out("timeout %s %s", name, box ? "" : words.word[1]); return true; }
-        if (search.found == nullptr) { Out("ended before %s %s", name, box ? "" : words.word[1]); return true; }
+        Search search = {target.process.dwProcessId, box ? nullptr : caption, box, nullptr};
+        if (!WaitFor(target, Found, &search)) { Out("timeout %s%s%s", name, box ? "" : " ", box ? "" : caption); return true; }
+        if (search.found == nullptr) { Out("ended before %s%s%s", name, box ? "" : " ", box ? "" : caption); return true; }
         target.window = search.found;
         if (box) {
             PrintText("msgbox caption", search.found);
             PrintText("msgbox text", GetDlgItem(search.found, 0xFFFF));
         } else {
-            Out("page %s", words.word[1]);
+            Out("page %s", caption);
         }
     } else if (strcmp(name, "windows") == 0) {
         // Every visible top-level window of the program, by caption.
