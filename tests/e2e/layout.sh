@@ -9,7 +9,7 @@ ORVIK_9X_FILES="MR417.dll.drv iconlib.dll unidrv.dll unidrv.hlp"
 
 # sample_payload FILE NAME: one file of sample payload, marked as such.
 sample_payload() {
-    printf 'SAMPLE payload %s: placeholder data, not a driver file\n' "$2" > "$1"
+    printf 'SAMPLE payload %s\nPlaceholder data, not a driver file: replace it with the real one.\n' "$2" > "$1"
 }
 
 # layout_program DIR EXE: DIR gets EXE as ORVIK.exe, "win2k" with the NT

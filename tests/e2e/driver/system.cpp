@@ -143,8 +143,11 @@ void ListFolder(const char* folder) {
             const std::size_t got = fread(head, 1, sizeof head - 1, file);
             head[got] = '\0';
             fclose(file);
-            for (char* c = head; *c != '\0'; ++c)
-                if (*c == '\n' || *c == '\r') { *c = '\0'; break; }
+            // The first line of a text file; nothing of a binary one.
+            std::size_t end = 0;
+            while (end < got && head[end] >= 0x20 && head[end] <= 0x7E) ++end;
+            const bool text = end == got || head[end] == '\n' || head[end] == '\r';
+            head[text ? end : 0] = '\0';
         }
         snprintf(lines[count++], sizeof lines[0], "file %s %lu \"%s\"", found.cFileName, found.nFileSizeLow, head);
     } while (FindNextFileA(search, &found));
