@@ -49,13 +49,14 @@ PROGRAM_DIR='C:\orvik'
 
 # Cases register themselves: add_case NAME FUNCTION [ARGUMENTS...]
 CASE_NAMES=() CASE_CALLS=()
-add_case() { CASE_NAMES+=("$1"); shift; CASE_CALLS+=("$*"); }
+add_case() { CASE_NAMES+=("$1"); shift; CASE_CALLS+=("$(printf '%q ' "$@")"); }
 
-# drive: the expected transcript on standard input; its "> " lines are the
-# commands given to the driver, run in the current case's prefix.
+# drive: the expected transcript on standard input (empty lines dropped);
+# its "> " lines are the commands given to the driver, run in the current
+# case's prefix.
 drive() {
     local expected="$WORK/logs/$CASE.expected" actual="$WORK/logs/$CASE.actual"
-    cat > "$expected"
+    grep -v '^$' > "$expected"
     sed -n 's/^> //p' "$expected" | run_driver "$CASE_PREFIX" > "$actual"
     check_transcript "$expected" "$actual"
 }
@@ -90,8 +91,7 @@ for i in "${!CASE_NAMES[@]}"; do
     new_prefix "$WORK/template" "$CASE_PREFIX"
     layout_program "$CASE_PREFIX/drive_c/orvik" "$E2E_EXE"
     # Not an "if" condition: set -e must hold inside the case.
-    # shellcheck disable=SC2086
-    ( set -e; ${CASE_CALLS[i]} ) > "$WORK/logs/$CASE.log" 2>&1
+    ( set -e; eval "${CASE_CALLS[i]}" ) > "$WORK/logs/$CASE.log" 2>&1
     if [ $? -eq 0 ]; then
         result=ok; passed=$((passed + 1))
     else
