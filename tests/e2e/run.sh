@@ -14,8 +14,9 @@ BUILD=$(cd "$1" && pwd) || exit 2
 E2E_EXE="$BUILD/ui/ORVIK.exe"
 E2E_DRIVER="$BUILD/tests/e2e/orvik_e2e_driver.exe"
 E2E_FLOOR="$BUILD/tests/e2e/orvik_e2e_floor.exe"
+E2E_REFUSE="$BUILD/tests/e2e/orvik_e2e_refuse.dll"
 E2E_SHOTS=${E2E_SHOTS:-$ROOT/build/screenshots}
-for f in "$E2E_EXE" "$E2E_DRIVER" "$E2E_FLOOR"; do
+for f in "$E2E_EXE" "$E2E_DRIVER" "$E2E_FLOOR" "$E2E_REFUSE"; do
     [ -f "$f" ] || { echo "e2e: missing $f (build the Windows target first)" >&2; exit 1; }
 done
 

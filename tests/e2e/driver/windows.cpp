@@ -106,6 +106,24 @@ void Start(Target& target, const char* path) {
     target.started = true;
 }
 
+// Loads a DLL into the program: LoadLibraryA run by a thread of the
+// program's own, started from here (kernel32 sits at the same address in
+// every process).
+void Inject(Target& target, const char* path) {
+    const SIZE_T size = strlen(path) + 1;
+    void* remote = VirtualAllocEx(target.process.hProcess, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+    LPTHREAD_START_ROUTINE load = reinterpret_cast<LPTHREAD_START_ROUTINE>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "LoadLibraryA")));
+    HANDLE thread = nullptr;
+    if (remote != nullptr && WriteProcessMemory(target.process.hProcess, remote, path, size, nullptr))
+        thread = CreateRemoteThread(target.process.hProcess, nullptr, 0, load, remote, 0, nullptr);
+    DWORD loaded = 0;
+    if (thread == nullptr || WaitForSingleObject(thread, target.timeoutMs) != WAIT_OBJECT_0 ||
+        !GetExitCodeThread(thread, &loaded) || loaded == 0)
+        Out("error refuse: %s not loaded", path);
+    if (thread != nullptr) CloseHandle(thread);
+}
+
 }  // namespace
 
 bool RunWindowCommand(Target& target, const Words& words) {
@@ -120,7 +138,8 @@ bool RunWindowCommand(Target& target, const Words& words) {
 
     const bool known = strcmp(name, "page") == 0 || strcmp(name, "msgbox") == 0 || strcmp(name, "gone") == 0 ||
                        strcmp(name, "ended") == 0 || strcmp(name, "key") == 0 || strcmp(name, "close") == 0 ||
-                       strcmp(name, "syscmd") == 0 || strcmp(name, "windows") == 0 || strcmp(name, "kill") == 0;
+                       strcmp(name, "syscmd") == 0 || strcmp(name, "windows") == 0 || strcmp(name, "kill") == 0 ||
+                       strcmp(name, "refuse") == 0;
     if (!known) return false;
     if (needsProgram && !target.started) { Out("error no program started"); return true; }
 
@@ -153,6 +172,8 @@ bool RunWindowCommand(Target& target, const Words& words) {
         Out(WaitFor(target, Gone, nullptr) ? "gone" : "timeout gone");
     } else if (strcmp(name, "ended") == 0) {
         Out(WaitFor(target, Ended, nullptr) ? "ended" : "timeout ended");
+    } else if (strcmp(name, "refuse") == 0 && words.count == 2) {
+        Inject(target, words.word[1]);
     } else if (strcmp(name, "kill") == 0) {
         TerminateProcess(target.process.hProcess, 255);
         WaitForSingleObject(target.process.hProcess, target.timeoutMs);
