@@ -5,7 +5,7 @@ set -eu
 
 NATIVE="cmake g++ make libgtest-dev"
 CROSS="g++-mingw-w64-i686 binutils-mingw-w64-i686"
-WINE="wine wine32:i386 xvfb xauth xdotool x11-apps imagemagick fonts-wqy-zenhei socat"
+WINE="wine wine32:i386 xvfb xauth xdotool x11-apps imagemagick fonts-wqy-zenhei socat locales"
 
 missing=""
 arch_needed=0

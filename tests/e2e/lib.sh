@@ -59,21 +59,26 @@ run_driver() {
     WINEPREFIX="$1" timeout -k 5 "$E2E_DRIVE_LIMIT" wine "$E2E_DRIVER" 2>/dev/null
 }
 
-# make_template PREFIX WORK: a booted prefix, set up once per run: COM1 on
-# the suite's pseudo-terminal, Wine drawing its own window frames (Xvfb has
-# no window manager), and the dialogs' font "宋体" drawn with WenQuanYi.
+# make_template PREFIX WORK [desktop]: a booted prefix, set up once per run:
+# COM1 on the suite's pseudo-terminal (when WORK has one), Wine drawing its
+# own window frames (Xvfb has no window manager; not so on a desktop), and
+# the dialogs' font "宋体" drawn with WenQuanYi.
 make_template() {
     local prefix="$1" work="$2"
     WINEPREFIX="$prefix" timeout -k 5 "$E2E_WINE_BOOT_LIMIT" wineboot -i >/dev/null 2>&1 || {
         echo "e2e: wineboot failed" >&2; return 1; }
-    run_driver "$prefix" >"$work/template.log" <<SETUP
-regset HKLM "Software\\Wine\\Ports" COM1 sz "$work/ttyS0"
-regset HKCU "Software\\Wine\\X11 Driver" Decorated sz N
-regset HKCU "Software\\Wine\\X11 Driver" Managed sz N
+    {
+        [ -e "$work/ttyS0" ] && echo "regset HKLM \"Software\\Wine\\Ports\" COM1 sz \"$work/ttyS0\""
+        if [ "${3:-}" != desktop ]; then
+            echo 'regset HKCU "Software\Wine\X11 Driver" Decorated sz N'
+            echo 'regset HKCU "Software\Wine\X11 Driver" Managed sz N'
+        fi
+        cat <<SETUP
 regset HKCU "Software\\Wine\\Fonts\\Replacements" "宋体" sz "WenQuanYi Zen Hei"
 regset HKCU "Software\\Wine\\Fonts\\Replacements" "SimSun" sz "WenQuanYi Zen Hei"
 regset HKCU "Software\\Wine\\Fonts\\Replacements" "NSimSun" sz "WenQuanYi Zen Hei"
 SETUP
+    } | run_driver "$prefix" >"$work/template.log"
     stop_wine "$prefix"
     if grep -q '^error' "$work/template.log"; then cat "$work/template.log" >&2; return 1; fi
 }
