@@ -55,6 +55,8 @@ driver MR-417 version 0 environment "Windows 4.0"
 EOF
 }
 
+# The user clicks "Windows 2000" on the Select OS page first: what runs
+# follows the detected version alone.
 # install_9x VERSION PORT KEYS SERIAL KEY_WRITTEN BAUD BYTE8 BYTE9 BYTESIZE
 #   PORT    port list index; KEYS yes|no: the two port keys pre-created
 #   SERIAL  "baud byte stop parity flow" list indexes, or "-"
@@ -88,6 +90,7 @@ $setup
 > commstate COM1
 ~ commstate 1c 00 00 00 c0 12 00 00 *
 $(launch "$version")
+> click 1003
 $(to_detail)
 > select 1014 $port
 $choices
