@@ -62,7 +62,8 @@ run_driver() {
 # make_template PREFIX WORK [desktop]: a booted prefix, set up once per run:
 # COM1 on the suite's pseudo-terminal (when WORK has one), Wine drawing its
 # own window frames (Xvfb has no window manager; not so on a desktop), and
-# the dialogs' font "宋体" drawn with WenQuanYi.
+# the dialogs' font "宋体" drawn with WenQuanYi Zen Hei Sharp, whose bitmaps at
+# 9 points look like those of the real font.
 make_template() {
     local prefix="$1" work="$2"
     WINEPREFIX="$prefix" timeout -k 5 "$E2E_WINE_BOOT_LIMIT" wineboot -i >/dev/null 2>&1 || {
@@ -74,9 +75,9 @@ make_template() {
             echo 'regset HKCU "Software\Wine\X11 Driver" Managed sz N'
         fi
         cat <<SETUP
-regset HKCU "Software\\Wine\\Fonts\\Replacements" "宋体" sz "WenQuanYi Zen Hei"
-regset HKCU "Software\\Wine\\Fonts\\Replacements" "SimSun" sz "WenQuanYi Zen Hei"
-regset HKCU "Software\\Wine\\Fonts\\Replacements" "NSimSun" sz "WenQuanYi Zen Hei"
+regset HKCU "Software\\Wine\\Fonts\\Replacements" "宋体" sz "WenQuanYi Zen Hei Sharp"
+regset HKCU "Software\\Wine\\Fonts\\Replacements" "SimSun" sz "WenQuanYi Zen Hei Sharp"
+regset HKCU "Software\\Wine\\Fonts\\Replacements" "NSimSun" sz "WenQuanYi Zen Hei Sharp"
 SETUP
     } | run_driver "$prefix" >"$work/template.log"
     stop_wine "$prefix"
