@@ -64,6 +64,26 @@ add_case pages-select-os-escape pages_leave_select_os key escape
 add_case pages-select-os-close-box pages_leave_select_os close
 add_case pages-select-os-alt-f4 pages_leave_select_os key alt+f4
 
+# Enter on the Select OS page, where no push button has the focus (Wine puts
+# it on the checked radio button): the standard OK command, the same as Next.
+pages_select_os_enter() {
+    drive <<EOF
+$(launch winxp)
+> focus
+focus 1004
+> key enter
+> gone
+gone
+> page Detail Setting
+page Detail Setting
+> click 1010
+> ended
+ended
+$(nothing_installed)
+EOF
+}
+add_case pages-select-os-enter-is-next pages_select_os_enter
+
 # Leaving the Detail Setting page other than by OK or Back: the program
 # ends and installs nothing. Enter lands on the module list, which has the
 # focus when the page opens.
