@@ -66,7 +66,7 @@ run_driver() {
 # 9 points look like those of the real font.
 make_template() {
     local prefix="$1" work="$2"
-    WINEPREFIX="$prefix" timeout -k 5 "$E2E_WINE_BOOT_LIMIT" wineboot -i >/dev/null 2>&1 || {
+    WINEPREFIX="$prefix" timeout -k 5 "$E2E_WINE_BOOT_LIMIT" wineboot -i </dev/null >/dev/null 2>&1 || {
         echo "e2e: wineboot failed" >&2; return 1; }
     {
         [ -e "$work/ttyS0" ] && echo "regset HKLM \"Software\\Wine\\Ports\" COM1 sz \"$work/ttyS0\""
