@@ -5,6 +5,9 @@
 #   E2E_ONLY=REGEX  runs only the cases whose name matches
 #   E2E_KEEP=1      keeps the scratch folder (prefixes, transcripts)
 #   E2E_SHOTS=DIR   where the pictures go (default build/screenshots)
+# Each case (cases/*.sh) gives the test driver its commands inside the
+# transcript it expects back: "> " lines are commands, the others what the
+# driver must print; a line starting with "~ " is a shell pattern.
 set -u
 HERE=$(cd "$(dirname "$0")" && pwd)
 ROOT=$(cd "$HERE/../.." && pwd)

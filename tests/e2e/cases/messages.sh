@@ -19,7 +19,8 @@ EOF
 }
 
 # NT family: the Device value and the COM port's value each fail, so the
-# message comes twice; the staged files are still removed afterwards.
+# message comes twice (with its icon and one button, "确定" on a Chinese
+# system); the staged files are still removed afterwards.
 messages_nt_twice() {
     drive <<EOF
 > regset HKCU "Software\Microsoft\Windows NT\CurrentVersion\Windows"
@@ -28,7 +29,16 @@ $(to_detail)
 > select 1014 3
 > refuse $REFUSE_DLL
 > click 1009
-$(message_lines)
+> msgbox
+msgbox caption "ORVIK"
+msgbox text "$MESSAGE_TEXT"
+> controls
+control 1088 Static "(icon)" enabled
+control 1 Button "确定" enabled
+control 65535 Static "$MESSAGE_TEXT" enabled
+> click 1
+> gone
+gone
 $(message_lines)
 > ended
 ended
