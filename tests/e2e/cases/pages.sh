@@ -64,8 +64,10 @@ add_case pages-select-os-escape pages_leave_select_os key escape
 add_case pages-select-os-close-box pages_leave_select_os close
 add_case pages-select-os-alt-f4 pages_leave_select_os key alt+f4
 
-# Enter on the Select OS page, where no push button has the focus (Wine puts
-# it on the checked radio button): the standard OK command, the same as Next.
+# Enter on the Select OS page with the focus on a radio button: the standard
+# OK command, the same as Next. Checking a radio button makes it a tab stop
+# (as on Windows), and "Windows XP" comes before Next in the tab order, so
+# on XP the page opens with the focus on it.
 pages_select_os_enter() {
     drive <<EOF
 $(launch winxp)
