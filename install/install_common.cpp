@@ -1,4 +1,5 @@
-// The driver directory query and checked formatting of the two sequences.
+// The driver directory query, checked formatting and printer creation of
+// the two sequences.
 #include "install/install_common.h"
 
 #include <cstdarg>
@@ -36,4 +37,17 @@ bool FormatText(char* buffer, std::size_t size, const char* format, ...)
         return false;
     }
     return true;
+}
+
+HANDLE AddModulePrinter(const ModuleEntry& module, const char* port, DWORD attributes)
+{
+    PRINTER_INFO_2A printer;
+    std::memset(&printer, 0, sizeof printer);
+    printer.pPrinterName = SpoolerText(module.printerName);
+    printer.pPortName = SpoolerText(port);
+    printer.pDriverName = SpoolerText(module.printerName);
+    printer.pPrintProcessor = SpoolerText("WinPrint");
+    printer.pDatatype = SpoolerText("RAW");
+    printer.Attributes = attributes;
+    return AddPrinterA(nullptr, 2, reinterpret_cast<LPBYTE>(&printer));
 }

@@ -1,10 +1,11 @@
-// Helpers the two installation sequences share: the driver directory query
-// and bounded formatting of paths and texts.
+// Helpers the two installation sequences share: the driver directory query,
+// bounded formatting of paths and texts, and the printer's creation.
 #ifndef ORVIK_INSTALL_INSTALL_COMMON_H
 #define ORVIK_INSTALL_INSTALL_COMMON_H
 
 #include <cstddef>
 
+#include "core/catalogue.h"
 #include "host/win32.h"
 
 // The driver directory's buffer: 255 bytes with the terminating NUL.
@@ -24,5 +25,10 @@ bool FormatText(char* buffer, std::size_t size, const char* format, ...)
 
 // The spooler's records take non-const text pointers but only read them.
 inline LPSTR SpoolerText(const char* text) { return const_cast<LPSTR>(text); }
+
+// Creates the module's printer on `port`: local, unshared, its driver named
+// like the printer, WinPrint and RAW, no device mode, the given attributes.
+// The handle, or null when the spooler refuses.
+HANDLE AddModulePrinter(const ModuleEntry& module, const char* port, DWORD attributes);
 
 #endif  // ORVIK_INSTALL_INSTALL_COMMON_H

@@ -104,19 +104,6 @@ void RegisterDriver(const ModuleEntry& module)
     AddPrinterDriverA(nullptr, 3, reinterpret_cast<LPBYTE>(&driver));
 }
 
-// A local, unshared printer with no device mode. Null when refused.
-HANDLE CreatePrinter(const ModuleEntry& module, const char* port)
-{
-    PRINTER_INFO_2A printer;
-    std::memset(&printer, 0, sizeof printer);
-    printer.pPrinterName = SpoolerText(module.printerName);
-    printer.pPortName = SpoolerText(port);
-    printer.pDriverName = SpoolerText(module.printerName);
-    printer.pPrintProcessor = SpoolerText("WinPrint");
-    printer.pDatatype = SpoolerText("RAW");
-    return AddPrinterA(nullptr, 2, reinterpret_cast<LPBYTE>(&printer));
-}
-
 // Sets a REG_SZ value under an existing key, its terminating NUL counted in
 // the size as the registry expects. A key that cannot be opened is passed
 // over in silence; a value that cannot be set is reported.
@@ -147,7 +134,7 @@ void InstallOnNt(const InstallChoices& choices)
     }
 
     RegisterDriver(module);
-    const HANDLE printer = CreatePrinter(module, port);
+    const HANDLE printer = AddModulePrinter(module, port, 0);
 
     if (choices.setDefaultPrinter) {
         char device[MAX_PATH];

@@ -68,21 +68,6 @@ void RegisterDriver(const ModuleEntry& module, char* driverName)
     AddPrinterDriverA(nullptr, 3, reinterpret_cast<LPBYTE>(&driver));
 }
 
-// On this family the default attribute at creation is what makes the
-// printer the default printer. Null when refused.
-HANDLE CreatePrinter(const ModuleEntry& module, const char* port, bool makeDefault)
-{
-    PRINTER_INFO_2A printer;
-    std::memset(&printer, 0, sizeof printer);
-    printer.pPrinterName = SpoolerText(module.printerName);
-    printer.pPortName = SpoolerText(port);
-    printer.pDriverName = SpoolerText(module.printerName);
-    printer.pPrintProcessor = SpoolerText("WinPrint");
-    printer.pDatatype = SpoolerText("RAW");
-    printer.Attributes = makeDefault ? PRINTER_ATTRIBUTE_DEFAULT : 0;
-    return AddPrinterA(nullptr, 2, reinterpret_cast<LPBYTE>(&printer));
-}
-
 // Stores the chosen line settings as the 28-byte DCB of the port's class
 // key, built on the state COM1 reports, whichever COM port was chosen.
 // Without that state the other fields would be undefined: nothing is stored
@@ -148,7 +133,10 @@ void InstallOnWin9x(const InstallChoices& choices)
 
     if (named)
         RegisterDriver(module, driverName);
-    const HANDLE printer = CreatePrinter(module, port, choices.setDefaultPrinter);
+    // On this family the default attribute at creation is what makes the
+    // printer the default printer.
+    const HANDLE printer =
+        AddModulePrinter(module, port, choices.setDefaultPrinter ? PRINTER_ATTRIBUTE_DEFAULT : 0);
     if (printer)
         ClosePrinter(printer);
 
