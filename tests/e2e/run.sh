@@ -77,6 +77,12 @@ to_detail() {
     printf '> click 1009\n> gone\ngone\n> page Detail Setting\npage Detail Setting\n'
 }
 
+# install_and_end: transcript lines for OK on the Detail Setting page, up to
+# the end of the program.
+install_and_end() {
+    printf '> click 1009\n> gone\ngone\n> ended\nended\n'
+}
+
 # nothing_installed: transcript lines showing no driver and no printer.
 nothing_installed() {
     printf '> printers\nprinters none\n'

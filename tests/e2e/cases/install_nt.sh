@@ -67,11 +67,7 @@ $(launch "$version")
 $(to_detail)
 > select 1014 $port
 $choices
-> click 1009
-> gone
-gone
-> ended
-ended
+$(install_and_end)
 > printers
 printer MR-417 port $port_name driver MR-417 processor WinPrint datatype RAW
 $(nt_driver_lines)

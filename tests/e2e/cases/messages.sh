@@ -61,11 +61,7 @@ messages_nt_none() {
 $(launch win7)
 $(to_detail)
 > refuse $REFUSE_DLL
-> click 1009
-> gone
-gone
-> ended
-ended
+$(install_and_end)
 > printers
 printer MR-417 port LPT1: driver MR-417 processor WinPrint datatype RAW
 EOF

@@ -11,11 +11,7 @@ missing_nt() {
 $(launch winxp)
 $(to_detail)
 > select 1014 3
-> click 1009
-> gone
-gone
-> ended
-ended
+$(install_and_end)
 > printers
 printer MR-417 port COM1: driver MR-417 processor WinPrint datatype RAW
 $(nt_driver_lines)
@@ -38,11 +34,7 @@ missing_9x() {
 $(launch win95)
 $(to_detail)
 > select 1014 3
-> click 1009
-> gone
-gone
-> ended
-ended
+$(install_and_end)
 > printers
 printer MR-417 port COM1: driver MR-417 processor WinPrint datatype RAW
 $(x9_driver_lines)

@@ -9,11 +9,7 @@ run_wizard() {
 $(launch "$1")
 $(to_detail)
 > select 1014 $2
-> click 1009
-> gone
-gone
-> ended
-ended
+$(install_and_end)
 EOF
 }
 

@@ -8,11 +8,7 @@ $(launch "$1")
 checked none
 $(to_detail)
 > select 1014 3
-> click 1009
-> gone
-gone
-> ended
-ended
+$(install_and_end)
 $(nothing_installed)
 > reg HKCU "Software\Microsoft\Windows NT\CurrentVersion\Windows" Device
 reg Device absent
