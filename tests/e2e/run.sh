@@ -77,10 +77,15 @@ to_detail() {
     printf '> click 1009\n> gone\ngone\n> page Detail Setting\npage Detail Setting\n'
 }
 
-# install_and_end: transcript lines for OK on the Detail Setting page, up to
-# the end of the program.
+# end_with ACTION...: transcript lines for an action that closes the page
+# on screen, up to the end of the program.
+end_with() {
+    printf '> %s\n> gone\ngone\n> ended\nended\n' "$*"
+}
+
+# install_and_end: OK on the Detail Setting page, up to the program's end.
 install_and_end() {
-    printf '> click 1009\n> gone\ngone\n> ended\nended\n'
+    end_with click 1009
 }
 
 # nothing_installed: transcript lines showing no driver and no printer.

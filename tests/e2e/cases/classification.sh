@@ -12,11 +12,7 @@ checked $radio
 > focus
 focus $focus
 $(to_detail)
-> click 1010
-> gone
-gone
-> ended
-ended
+$(end_with click 1010)
 EOF
 }
 

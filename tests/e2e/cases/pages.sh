@@ -37,11 +37,7 @@ gone
 > page Select OS
 page Select OS
 $(to_detail)
-> click 1010
-> gone
-gone
-> ended
-ended
+$(end_with click 1010)
 $(nothing_installed)
 EOF
 }
@@ -51,11 +47,7 @@ add_case pages-next-back-next pages_next_back_next
 pages_leave_select_os() {
     drive <<EOF
 $(launch winxp)
-> $*
-> gone
-gone
-> ended
-ended
+$(end_with $*)
 $(nothing_installed)
 EOF
 }
@@ -95,11 +87,7 @@ $(launch win7)
 $(to_detail)
 > focus
 focus 1011
-> $*
-> gone
-gone
-> ended
-ended
+$(end_with $*)
 $(nothing_installed)
 EOF
 }
@@ -119,11 +107,7 @@ $(to_detail)
 > click 1012
 > focus
 focus 1012
-> key alt+f4
-> gone
-gone
-> ended
-ended
+$(end_with key alt+f4)
 $(nothing_installed)
 EOF
 }
@@ -184,11 +168,7 @@ combo 1014 5 "COM3" enabled
 combo 1015 5 "19200" enabled
 > button 1012
 button 1012 "Set Default Printer" unchecked enabled
-> click 1010
-> gone
-gone
-> ended
-ended
+$(end_with click 1010)
 $(nothing_installed)
 EOF
 }
@@ -205,11 +185,7 @@ $(to_detail)
 > key f1
 > windows
 window "Detail Setting"
-> click 1010
-> gone
-gone
-> ended
-ended
+$(end_with click 1010)
 $(nothing_installed)
 EOF
 }
